@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tunelot {
+
+// The locale-aware, case-sensitive string order of a locale: letter case decides only
+// between texts that are otherwise equal, and punctuation such as hyphens and apostrophes
+// weighs less than letters.
+class Collator {
+ public:
+  // `localeName` "" is the user's locale, from the environment; an unknown name falls
+  // back to byte order.
+  explicit Collator(const std::string& localeName = "");
+  ~Collator();
+  Collator(const Collator&) = delete;
+  Collator& operator=(const Collator&) = delete;
+
+  // A key whose byte order is this collation's order, for sorting many texts at once.
+  std::string Key(const std::string& text) const;
+  bool Less(const std::string& a, const std::string& b) const;
+
+ private:
+  void* locale_;
+};
+
+}  // namespace tunelot
