@@ -36,8 +36,8 @@ void FileList::Replace(std::size_t index, Entry entry) {
 }
 
 void FileList::RemoveSelected() {
-  const auto removed = std::remove_if(entries_.begin(), entries_.end(),
-                                      [](const Entry& e) { return e.selected; });
+  const auto removed =
+      std::remove_if(entries_.begin(), entries_.end(), [](const Entry& e) { return e.selected; });
   if (removed == entries_.end()) return;
   entries_.erase(removed, entries_.end());
   Changed(kEntries);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tunelot {
@@ -15,6 +16,10 @@ struct Cell {
 // One file of a list: its path exactly as formed, the image index of column 0, the texts
 // of further columns (subItems[0] is column 1), and the flags that travel with it.
 struct Entry {
+  Entry() = default;
+  explicit Entry(std::string entryPath, int imageIndex = 0)
+      : path(std::move(entryPath)), image(imageIndex) {}
+
   std::string path;
   int image = 0;
   std::vector<Cell> subItems;

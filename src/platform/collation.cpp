@@ -1,8 +1,8 @@
 #include "platform/collation.h"
 
+#include <locale.h>
 #include <clocale>
 #include <cstring>
-#include <locale.h>
 #include <vector>
 
 namespace tunelot {

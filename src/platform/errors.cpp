@@ -8,8 +8,8 @@ namespace tunelot {
 
 std::string SystemErrorText(int code) {
   std::string text = std::generic_category().message(code);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '.' || text.back() == '\n' ||
-                           text.back() == '\r')) {
+  while (!text.empty() &&
+         (text.back() == ' ' || text.back() == '.' || text.back() == '\n' || text.back() == '\r')) {
     text.pop_back();
   }
   return text;

@@ -60,7 +60,11 @@ struct SectionHeader {
 
 std::optional<std::string> VersionFromElf(ElfReader& file) {
   const auto ident = file.Read(0, 64);
-  if (!ident || std::memcmp(ident->data(), "\x7f" "ELF", 4) != 0) return {};
+  if (!ident || std::memcmp(ident->data(),
+                            "\x7f"
+                            "ELF",
+                            4) != 0)
+    return {};
   const bool wide = (*ident)[4] == 2;
   if (!wide && (*ident)[4] != 1) return {};
   const Decoder header{*ident, (*ident)[5] == 2};
@@ -107,8 +111,8 @@ std::optional<std::string> VersionFromElf(ElfReader& file) {
 }  // namespace
 
 std::string FormatFileVersion(std::uint32_t fileVersionMS, std::uint32_t fileVersionLS) {
-  return std::to_string(fileVersionMS >> 16) + "." + std::to_string(fileVersionMS & 0xFFFFu) +
-         "." + std::to_string(fileVersionLS >> 16) + "." + std::to_string(fileVersionLS & 0xFFFFu);
+  return std::to_string(fileVersionMS >> 16) + "." + std::to_string(fileVersionMS & 0xFFFFu) + "." +
+         std::to_string(fileVersionLS >> 16) + "." + std::to_string(fileVersionLS & 0xFFFFu);
 }
 
 std::string ReadVersionString(const std::string& path) {
