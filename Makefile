@@ -10,7 +10,7 @@ TEST_PACKAGES = $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev locales pop
 
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: run test deps-run deps-test build-run build-test
+.PHONY: run test fuzz bench deps-run deps-test build-run build-test
 
 run: build-run
 	./$(BUILD_RUN)/tunelot
@@ -33,3 +33,14 @@ deps-run:
 deps-test:
 	@./tools/install-packages $(TEST_PACKAGES)
 	@locale -a 2>/dev/null | grep -qix 'en_US.utf8' || $(SUDO) localedef -i en_US -f UTF-8 en_US.UTF-8
+
+# Not part of the test run: each fuzz target for FUZZ_SECONDS (default 60) seconds.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@./tools/install-packages clang libclang-rt-14-dev cmake ninja-build
+	./tools/run-fuzz $(FUZZ_SECONDS)
+
+# Release-mode benchmarks, compared with the tools a user would reach for.
+bench: deps-test
+	@./tools/install-packages libbenchmark-dev
+	./tools/run-bench

@@ -70,7 +70,8 @@ TFormTunelot::TFormTunelot(FormServices services, const QString& versionString, 
   FormCreate();
 }
 
-TFormTunelot::~TFormTunelot() = default;
+// The list views observe the window's lists, so they go before the lists do.
+TFormTunelot::~TFormTunelot() { delete centralWidget(); }
 
 void TFormTunelot::CreateControls() {
   auto* client = new QWidget(this);

@@ -43,6 +43,7 @@ FileListView::FileListView(FileList& list, QWidget* parent)
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   header_->setFixedHeight(kRowHeight + 4);
+  header_->setSectionsClickable(true);  // the tree view turns it off with sorting off
 
   connect(&model_, &FileListModel::listSelectionChanged, this, &FileListView::ShowListSelection);
   connect(&model_, &FileListModel::columnsChanged, this, &FileListView::ApplyColumnWidths);
