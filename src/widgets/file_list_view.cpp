@@ -165,10 +165,12 @@ void FileListView::mouseMoveEvent(QMouseEvent* event) {
 void FileListView::mouseReleaseEvent(QMouseEvent* event) {
   const bool wasDragging = dragging_;
   EndDrag();
-  QTreeView::mouseReleaseEvent(event);
   if (wasDragging) {
+    // A finished drag is not a click: the view's own release would select at the drop point.
     FileListView* target = DropTargetAt(event->globalPosition().toPoint());
     if (target != nullptr && Accepts(target)) emit target->dropped(this);
+  } else {
+    QTreeView::mouseReleaseEvent(event);
   }
   emit mouseUp(event->button());
 }
