@@ -15,11 +15,12 @@ namespace {
 constexpr int kClientWidth = 981;
 constexpr int kClientHeight = 472;
 
+// Names a control as the program's documents do; its hint also names it for screen readers.
 template <typename Control>
 Control* Named(Control* control, const char* name, const QString& hint = {}) {
   control->setObjectName(name);
-  if (!hint.isEmpty()) control->setToolTip(hint);
-  control->setAccessibleName(name);
+  control->setToolTip(hint);
+  control->setAccessibleName(hint.isEmpty() ? QString(name) : hint);
   return control;
 }
 
@@ -84,15 +85,19 @@ void TFormTunelot::CreateControls() {
   ReadFrom =
       Named(new DirectoryEdit("Input path", dialogs, client), "ReadFrom", "Select input location");
   ReadFrom->setGeometry(7, 24, 341, 21);
+  ReadFrom->setAccessibleName("Input path");
   BitBtnSelect = Named(new QPushButton("Get files", client), "BitBtnSelect",
                        "List MP3 files in selected path");
   BitBtnSelect->setGeometry(359, 22, 73, 25);
+  BitBtnSelect->setAccessibleName(BitBtnSelect->text());
   SaveTo =
       Named(new DirectoryEdit("Output path", dialogs, client), "SaveTo", "Select output location");
   SaveTo->setGeometry(520, 24, 315, 21);
+  SaveTo->setAccessibleName("Output path");
   BitBtnCopy = Named(new QPushButton("Copy files", client), "BitBtnCopy",
                      "Copy files in list to selected location");
   BitBtnCopy->setGeometry(844, 22, 73, 25);
+  BitBtnCopy->setAccessibleName(BitBtnCopy->text());
   LabelSize = GrowingLabel(client, "LabelSize", QString(), 632, 7);
 
   AdvListView1 =

@@ -19,9 +19,15 @@ void CentreOnScreen(QWidget& box) {
   box.move(area.center() - QPoint(box.width() / 2, box.height() / 2));
 }
 
+// The program's messages end their lines with CR LF; the box wants plain line breaks.
+QString ShownText(const QString& text) {
+  QString shown = text;
+  return shown.replace("\r\n", "\n");
+}
+
 int ShowBox(QWidget* owner, QMessageBox::Icon icon, const QString& title, const QString& text,
             bool question) {
-  QMessageBox box(icon, title, text, QMessageBox::NoButton, owner);
+  QMessageBox box(icon, title, ShownText(text), QMessageBox::NoButton, owner);
   if (question) {
     QPushButton* yes = box.addButton(QObject::tr("&Yes"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QObject::tr("&No"), QMessageBox::NoRole);
@@ -111,8 +117,8 @@ std::optional<QString> QtDialogs::PickFolder(const QString& startFolder, const Q
 }
 
 ErrorReportChoice QtDialogs::ReportError(const QString& message) {
-  QMessageBox box(QMessageBox::Critical, QObject::tr("Error"), message, QMessageBox::NoButton,
-                  owner_);
+  QMessageBox box(QMessageBox::Critical, QObject::tr("Error"), ShownText(message),
+                  QMessageBox::NoButton, owner_);
   box.setInformativeText(
       QObject::tr("The operation was stopped. What it had done so far stays done."));
   QPushButton* resume = box.addButton(QObject::tr("&Continue"), QMessageBox::AcceptRole);

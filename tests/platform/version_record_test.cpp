@@ -29,6 +29,12 @@ TEST(ReadVersionString, ReadsTheRecordOfAProgramFile) {
   EXPECT_EQ(ReadVersionString(VERSION_FIXTURE_PATH), "1.10.0.300");
 }
 
+#ifdef TUNELOT_PROGRAM_PATH
+TEST(ReadVersionString, ReadsTheProgramsOwnVersion) {
+  EXPECT_EQ(ReadVersionString(TUNELOT_PROGRAM_PATH), "1.0.0.3");
+}
+#endif
+
 TEST(ReadVersionString, GivesEmptyForFilesWithoutARecord) {
   testing::TempDir dir;
   testing::WriteFile(dir / "empty", "");
