@@ -10,18 +10,16 @@
 #include "platform/errors.h"
 #include "support/temp_dir.h"
 
+#include "support/list_builders.h"
+
 namespace tunelot {
 namespace {
+
+using testing::PathsOf;
 
 using testing::ReadFile;
 using testing::TempDir;
 using testing::WriteFile;
-
-std::vector<std::string> PathsOf(const FileList& list) {
-  std::vector<std::string> paths;
-  for (const Entry& entry : list.Entries()) paths.push_back(entry.path);
-  return paths;
-}
 
 std::vector<int> ImagesOf(const FileList& list) {
   std::vector<int> images;

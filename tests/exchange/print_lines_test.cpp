@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/list_builders.h"
+
 namespace tunelot {
 namespace {
+
+using testing::ListOf;
 
 TEST(LastPosTest, FindsTheLastOccurrenceWithoutOverlap) {
   struct Case {
@@ -62,12 +66,6 @@ TEST(PrintNameTest, DropsTheExtensionOfTheFileName) {
     SCOPED_TRACE(c.path);
     EXPECT_EQ(PrintName(c.path, c.style), c.name);
   }
-}
-
-FileList ListOf(const std::vector<std::string>& paths) {
-  FileList list;
-  for (const std::string& path : paths) list.Append(Entry(path));
-  return list;
 }
 
 TEST(PrintLinesTest, GivesOneLineForEachEntryInListOrder) {

@@ -2,24 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/list_builders.h"
+
 namespace tunelot {
 namespace {
 
-class CountingObserver : public FileListObserver {
- public:
-  void EntriesChanged() override { ++entries; }
-  void SelectionChanged() override { ++selection; }
-  void ColumnsChanged() override { ++columns; }
-  int entries = 0;
-  int selection = 0;
-  int columns = 0;
-};
-
-FileList ListOf(std::initializer_list<const char*> paths) {
-  FileList list;
-  for (const char* path : paths) list.Append(Entry{path});
-  return list;
-}
+using testing::CountingObserver;
+using testing::ListOf;
 
 TEST(FileList, StartsWithOneAutoSizedColumn) {
   FileList list;

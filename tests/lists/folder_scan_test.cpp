@@ -16,8 +16,12 @@
 
 #include "support/temp_dir.h"
 
+#include "support/list_builders.h"
+
 namespace tunelot {
 namespace {
+
+using testing::CountingObserver;
 
 namespace fs = std::filesystem;
 using Paths = std::vector<std::string>;
@@ -64,17 +68,6 @@ void ExpectedScan(const std::string& folderPath, Paths& expected) {
     }
   }
 }
-
-class CountingObserver : public FileListObserver {
- public:
-  void EntriesChanged() override { ++entries; }
-  void SelectionChanged() override { ++selection; }
-  void ColumnsChanged() override { ++columns; }
-  int Total() const { return entries + selection + columns; }
-  int entries = 0;
-  int selection = 0;
-  int columns = 0;
-};
 
 // Runs the test inside another current folder and goes back afterwards.
 class CurrentFolder {

@@ -4,20 +4,13 @@
 
 #include <locale.h>
 
+#include "support/list_builders.h"
+
 namespace tunelot {
 namespace {
 
-FileList ListOf(const std::vector<std::string>& paths) {
-  FileList list;
-  for (const std::string& path : paths) list.Append(Entry{path});
-  return list;
-}
-
-std::vector<std::string> PathsOf(const FileList& list) {
-  std::vector<std::string> paths;
-  for (const Entry& entry : list.Entries()) paths.push_back(entry.path);
-  return paths;
-}
+using testing::ListOf;
+using testing::PathsOf;
 
 TEST(SortByBytes, OrdersByUnsignedByteValue) {
   FileList list = ListOf({"b", "B", "abc", "ab", "\xC3\xA9", "A", "a"});

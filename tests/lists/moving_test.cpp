@@ -7,35 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "support/list_builders.h"
+
 namespace tunelot {
 namespace {
 
 using Paths = std::vector<std::string>;
 using Indexes = std::vector<std::size_t>;
 
-class CountingObserver : public FileListObserver {
- public:
-  void EntriesChanged() override { ++entries; }
-  void SelectionChanged() override { ++selection; }
-  void ColumnsChanged() override { ++columns; }
-  int Total() const { return entries + selection + columns; }
-  int entries = 0;
-  int selection = 0;
-  int columns = 0;
-};
-
-FileList ListOf(const Paths& paths, const Indexes& selected = {}) {
-  FileList list;
-  for (const std::string& path : paths) list.Append(Entry(path));
-  for (std::size_t index : selected) list.SetSelected(index, true);
-  return list;
-}
-
-Paths PathsOf(const FileList& list) {
-  Paths paths;
-  for (const Entry& entry : list.Entries()) paths.push_back(entry.path);
-  return paths;
-}
+using testing::CountingObserver;
+using testing::ListOf;
+using testing::PathsOf;
 
 Indexes SelectedOf(const FileList& list) {
   Indexes selected;

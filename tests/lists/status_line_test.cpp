@@ -7,8 +7,12 @@
 #include "platform/errors.h"
 #include "support/temp_dir.h"
 
+#include "support/list_builders.h"
+
 namespace tunelot {
 namespace {
+
+using testing::ListOf;
 
 const NumberSeparators kEnglish{",", "."};
 const NumberSeparators kGerman{".", ","};
@@ -45,12 +49,6 @@ TEST(FormatSize, UsesTheGivenSeparators) {
   EXPECT_EQ(FormatSize(1023, kGerman), "1.023,00 bytes");
   EXPECT_EQ(FormatSize(1536, kGerman), "1,50 KB");
   EXPECT_EQ(FormatSize(2199023255552.0, NumberSeparators{"'", "."}), "2'048.00 GB");
-}
-
-FileList ListOf(const std::vector<std::string>& paths) {
-  FileList list;
-  for (const std::string& path : paths) list.Append(Entry{path});
-  return list;
 }
 
 TEST(StatusLineText, CountsTheEntriesAndAddsUpTheirSizes) {
