@@ -5,7 +5,7 @@ BUILD_RUN  ?= build
 BUILD_TEST ?= build-test
 JOBS       ?= $(shell nproc)
 
-RUN_PACKAGES  = cmake ninja-build g++ qt6-base-dev libgl-dev
+RUN_PACKAGES  = cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev
 TEST_PACKAGES = $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev locales poppler-utils
 
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)

@@ -1,27 +1,44 @@
 #pragma once
 
 #include <QDialog>
+#include <QFrame>
 #include <QLabel>
+#include <QPushButton>
+
+#include "widgets/link_label.h"
 
 namespace tunelot {
 
-// The About box: the product name and the version string, set afresh at each showing.
+class Shell;
+
+// The About box: the product name, the version string set afresh at each showing, the
+// maker's copyright line and web address.
 class TAboutBox : public QDialog {
   Q_OBJECT
 
  public:
-  TAboutBox(const QString& versionString, QWidget* parent = nullptr);
+  TAboutBox(const QString& versionString, Shell& shell, QWidget* parent = nullptr);
 
+  QFrame* Panel1;
+  QLabel* ProgramIcon;
   QLabel* ProductName;
   QLabel* Version;
+  QLabel* Copyright;
+  LinkLabel* Label1;
+  QPushButton* OKButton;
+
+  void FormShow();
+  // Hands the address to the shell; whether anything opened it is not examined.
+  void Label1Click();
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  void FormShow();
+  void CentreOnScreen();
 
   QString versionString_;
+  Shell& shell_;
 };
 
 }  // namespace tunelot

@@ -17,6 +17,7 @@
 #include "widgets/directory_edit.h"
 #include "widgets/file_list_view.h"
 #include "widgets/gauge.h"
+#include "widgets/report_printer.h"
 
 namespace tunelot {
 
@@ -129,6 +130,11 @@ class TFormTunelot : public QMainWindow {
   void MoveSelected(FileListView* giving, FileListView* receiving);
   void RefreshStatusLine(FileListView* list);
   void PlaySelected(FileListView* list);
+  void PlayFile(const std::string& path);
+  // True when an application was started; otherwise `errorText` holds the message.
+  bool OpenWithAssociation(const std::string& path, const std::string& argument,
+                           QString& errorText);
+  void PdtPrintDAT1AfterOptionsLoaded(ReportPrinter& sender, ReportSettings& settings);
 
   void SetHelpWindow(QDialog* help) { helpWindow_ = help; }
   void SetAboutBox(QDialog* about) { aboutBox_ = about; }
@@ -154,6 +160,8 @@ class TFormTunelot : public QMainWindow {
   void SortByHeader(FileListView* list, HeaderSortState& state);
   void RefreshStatusLines(FileListView* first, FileListView* second);
   FileListView* FocusedList() const;
+  ReportPrinter* CreatePdtPrintDAT1();
+  void PrintList(const FileList& list, const QString& emptyMessage);
 
   FormServices services_;
   QString versionString_;
@@ -168,6 +176,10 @@ class TFormTunelot : public QMainWindow {
   QString lastSaveName_;
   QDialog* helpWindow_ = nullptr;
   QDialog* aboutBox_ = nullptr;
+
+ public:
+  // The print component; made from services_, so it is declared after them.
+  ReportPrinter* PdtPrintDAT1 = CreatePdtPrintDAT1();
 };
 
 }  // namespace tunelot

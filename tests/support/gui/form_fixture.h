@@ -8,6 +8,8 @@
 #include "platform/file_copy.h"
 #include "platform/volume_space.h"
 #include "support/gui/fake_dialogs.h"
+#include "support/gui/fake_report.h"
+#include "support/gui/fake_shell.h"
 
 namespace tunelot::testing {
 
@@ -25,7 +27,8 @@ class FakeSpaceQuery : public SpaceQuery {
 // A fresh main window with fake boxes, shown and ready for events.
 struct FormFixture {
   explicit FormFixture(const QString& version = "1.0.0.3")
-      : form(std::make_unique<TFormTunelot>(FormServices{&dialogs, &copier, &space}, version)) {
+      : form(std::make_unique<TFormTunelot>(
+            FormServices{&dialogs, &copier, &space, &shell, &reportOutput}, version)) {
     form->show();
     QApplication::setActiveWindow(form.get());
     [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(form.get());
@@ -34,6 +37,8 @@ struct FormFixture {
   FakeDialogs dialogs;
   SystemFileCopier copier;
   FakeSpaceQuery space;
+  FakeShell shell;
+  DirectReportOutput reportOutput;
   std::unique_ptr<TFormTunelot> form;
 };
 
