@@ -51,10 +51,25 @@ void FileList::Clear() {
 
 void FileList::Reorder(const std::vector<std::size_t>& order) {
   if (order.size() != entries_.size()) throw std::invalid_argument("FileList::Reorder");
-  std::vector<Entry> reordered;
-  reordered.reserve(entries_.size());
-  for (std::size_t index : order) reordered.push_back(std::move(entries_.at(index)));
-  entries_ = std::move(reordered);
+  std::vector<bool> done(entries_.size());
+  for (std::size_t index : order) {
+    if (index >= done.size() || done[index]) throw std::invalid_argument("FileList::Reorder");
+    done[index] = true;
+  }
+  // Each cycle of the permutation turns in place, so a long list is never held twice.
+  done.assign(done.size(), false);
+  for (std::size_t start = 0; start < order.size(); ++start) {
+    if (done[start]) continue;
+    Entry first = std::move(entries_[start]);
+    std::size_t to = start;
+    for (std::size_t from = order[to]; from != start; from = order[to]) {
+      entries_[to] = std::move(entries_[from]);
+      done[to] = true;
+      to = from;
+    }
+    entries_[to] = std::move(first);
+    done[to] = true;
+  }
   Changed(kEntries);
 }
 

@@ -25,14 +25,24 @@ Collator::~Collator() {
 }
 
 std::string Collator::Key(const std::string& text) const {
-  std::string key(text.size() * 4 + 16, '\0');
-  std::size_t length = strxfrm_l(key.data(), text.c_str(), key.size(), AsLocale(locale_));
-  if (length >= key.size()) {
-    key.assign(length + 1, '\0');
-    length = strxfrm_l(key.data(), text.c_str(), key.size(), AsLocale(locale_));
-  }
-  key.resize(length);
+  std::string key;
+  AppendKey(text, key);
+  key.shrink_to_fit();
   return key;
+}
+
+void Collator::AppendKey(const std::string& text, std::string& keys) const {
+  const std::size_t start = keys.size();
+  // Keys of real locales run to six or seven bytes a character: room for eight spares
+  // nearly every text a second transformation.
+  keys.resize(start + text.size() * 8 + 16);
+  std::size_t length =
+      strxfrm_l(keys.data() + start, text.c_str(), keys.size() - start, AsLocale(locale_));
+  if (length >= keys.size() - start) {
+    keys.resize(start + length + 1);
+    length = strxfrm_l(keys.data() + start, text.c_str(), length + 1, AsLocale(locale_));
+  }
+  keys.resize(start + length);
 }
 
 bool Collator::Less(const std::string& a, const std::string& b) const {

@@ -19,6 +19,8 @@ class Collator {
 
   // A key whose byte order is this collation's order, for sorting many texts at once.
   std::string Key(const std::string& text) const;
+  // Appends the key of `text` to `keys`, so that many keys can share one buffer.
+  void AppendKey(const std::string& text, std::string& keys) const;
   bool Less(const std::string& a, const std::string& b) const;
 
  private:
