@@ -45,8 +45,4 @@ void Collator::AppendKey(const std::string& text, std::string& keys) const {
   keys.resize(start + length);
 }
 
-bool Collator::Less(const std::string& a, const std::string& b) const {
-  return strcoll_l(a.c_str(), b.c_str(), AsLocale(locale_)) < 0;
-}
-
 }  // namespace tunelot

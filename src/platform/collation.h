@@ -21,7 +21,6 @@ class Collator {
   std::string Key(const std::string& text) const;
   // Appends the key of `text` to `keys`, so that many keys can share one buffer.
   void AppendKey(const std::string& text, std::string& keys) const;
-  bool Less(const std::string& a, const std::string& b) const;
 
  private:
   void* locale_;

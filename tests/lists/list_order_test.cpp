@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <locale.h>
+#include <algorithm>
+#include <random>
 
 #include "support/list_builders.h"
 
@@ -50,6 +52,43 @@ TEST(SortByCollation, OrdersByTheLocaleWithCaseDecidingLast) {
   EXPECT_EQ(PathsOf(list),
             (std::vector<std::string>{"/m/ab.mp3", "/m/a-c.mp3", "/m/a.mp3", "/m/A.mp3", "/m/b.mp3",
                                       "/m/B.mp3", "/m/\xC3\xA9t\xC3\xA9.mp3", "/m/z.mp3"}));
+}
+
+std::vector<std::string> StableSortedByKey(std::vector<std::string> paths,
+                                           const Collator& collator) {
+  std::vector<std::pair<std::string, std::string>> keyed;
+  for (std::string& path : paths) keyed.emplace_back(collator.Key(path), std::move(path));
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::string> sorted;
+  for (auto& [key, path] : keyed) sorted.push_back(std::move(path));
+  return sorted;
+}
+
+// Long lists are sorted in bounded runs and merged; the result must be the plain stable
+// sort by collation key, also for lists already in order and lists with entries added.
+TEST(SortByCollation, LongListsSortAsAStableSortByKey) {
+  const Collator collator(HasLocale("en_US.UTF-8") ? "en_US.UTF-8" : "C");
+  std::vector<std::string> paths;
+  std::mt19937 random(7);
+  for (int i = 0; i < 30000; ++i) {
+    std::string name(1 + random() % 40, static_cast<char>('a' + random() % 26));
+    paths.push_back("/music/" + name + (random() % 2 ? "-Live " : " ") +
+                    std::to_string(random() % 5000) + ".mp3");
+  }
+  FileList list = ListOf(paths);
+  SortByCollation(list, collator);
+  const std::vector<std::string> expected = StableSortedByKey(paths, collator);
+  ASSERT_EQ(PathsOf(list), expected);
+  SortByCollation(list, collator);
+  ASSERT_EQ(PathsOf(list), expected);
+  list.Append(Entry("/music/aaa 1.mp3"));
+  list.Append(Entry("/"));
+  SortByCollation(list, collator);
+  std::vector<std::string> grown = expected;
+  grown.push_back("/music/aaa 1.mp3");
+  grown.push_back("/");
+  EXPECT_EQ(PathsOf(list), StableSortedByKey(grown, collator));
 }
 
 TEST(SortByCollation, FallsBackToByteOrderInTheCLocale) {
