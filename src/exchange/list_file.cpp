@@ -254,7 +254,10 @@ ListSize ReadSizeLine(LineSource& lines, std::int64_t fileSize, const std::strin
   return size;
 }
 
-void SizeList(FileList& list, const ListSize& size) {
+// Sizes the list's columns and gives its rows, blank, to be filled in place and put into
+// the list at the end: copying a row out and back for each cell line would cost the list's
+// whole width per line, hours for a small file with a wide size line.
+std::vector<Entry> SizeList(FileList& list, const ListSize& size) {
   list.Clear();
   const auto columns = static_cast<std::size_t>(size.columns);
   while (list.ColumnCount() < columns) list.AddColumn();
@@ -262,7 +265,11 @@ void SizeList(FileList& list, const ListSize& size) {
   Entry blank;
   blank.image = -1;
   blank.subItems.resize(columns);
-  for (int row = 0; row < size.rows; ++row) list.Append(blank);
+  return std::vector<Entry>(static_cast<std::size_t>(size.rows), blank);
+}
+
+void PutRows(FileList& list, std::vector<Entry>& rows) {
+  for (Entry& row : rows) list.Append(std::move(row));
 }
 
 int ClampedWidth(int width, const Column& column) {
@@ -283,8 +290,8 @@ void ApplyWidthLine(FileList& list, const ListSize& size, std::string_view line)
   throw ListFileError("Line " + std::to_string(number) + ": " + problem);
 }
 
-void ApplyCellLine(FileList& list, const ListSize& size, std::string_view line,
-                   std::int64_t number) {
+void ApplyCellLine(FileList& list, std::vector<Entry>& rows, const ListSize& size,
+                   std::string_view line, std::int64_t number) {
   std::string_view rest = line;
   const int column = ReadNumberField(TakeField(rest));
   const int row = ReadNumberField(TakeField(rest));
@@ -298,14 +305,24 @@ void ApplyCellLine(FileList& list, const ListSize& size, std::string_view line,
     ThrowBadCellLine(number, "row " + std::to_string(row) + " is outside the list's " +
                                  std::to_string(size.rows) + " rows");
   }
-  Entry entry = list.At(static_cast<std::size_t>(row));
+  Entry& entry = rows[static_cast<std::size_t>(row)];
   if (column == 0) {
     entry.path = DecodeCellText(rest);
     entry.image = image;
   } else {
     entry.subItems[static_cast<std::size_t>(column) - 1] = Cell{DecodeCellText(rest), image};
   }
-  list.Replace(static_cast<std::size_t>(row), std::move(entry));
+}
+
+void ApplyLines(FileList& list, std::vector<Entry>& rows, const ListSize& size, LineSource& lines) {
+  std::string line;
+  while (lines.Next(line)) {
+    if (line.starts_with("cw")) {
+      ApplyWidthLine(list, size, line);
+    } else {
+      ApplyCellLine(list, rows, size, line, lines.number());
+    }
+  }
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -333,15 +350,15 @@ void ReadListFile(FileList& list, const std::string& path, const ReadCall& read)
   LineSource lines(file.fd(), read);
   const ListSize size = ReadSizeLine(lines, file.size(), fullPath);
   UpdateBracket bracket(list);
-  SizeList(list, size);
-  std::string line;
-  while (lines.Next(line)) {
-    if (line.starts_with("cw")) {
-      ApplyWidthLine(list, size, line);
-    } else {
-      ApplyCellLine(list, size, line, lines.number());
-    }
+  std::vector<Entry> rows = SizeList(list, size);
+  try {
+    ApplyLines(list, rows, size, lines);
+  } catch (...) {
+    // A failed load keeps the rows read so far.
+    PutRows(list, rows);
+    throw;
   }
+  PutRows(list, rows);
 }
 
 std::string EncodeCellText(std::string_view text) {

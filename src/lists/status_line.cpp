@@ -58,6 +58,12 @@ FixedDigits RoundToTwoDecimals(double value) {
   return fixed;
 }
 
+// No file or volume gives such a value, but the digit rounding below needs a finite one.
+std::string NonFiniteText(double value) {
+  if (std::isnan(value)) return "NAN";
+  return value < 0 ? "-INF" : "INF";
+}
+
 std::string GroupThousands(const std::string& integer, const std::string& separator) {
   std::string grouped;
   for (std::size_t i = 0; i < integer.size(); ++i) {
@@ -83,6 +89,7 @@ std::string FormatSize(double bytes, const NumberSeparators& separators) {
       }
     }
   }
+  if (!std::isfinite(bytes)) return NonFiniteText(bytes) + unit;
   const FixedDigits fixed = RoundToTwoDecimals(bytes);
   const bool negative = bytes < 0 && (fixed.integer != "0" || fixed.decimals != "00");
   return (negative ? "-" : "") + GroupThousands(fixed.integer, separators.thousands) +

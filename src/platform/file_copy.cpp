@@ -42,6 +42,10 @@ class FileDescriptor {
   int fd_;
 };
 
+// The system reads a path only up to a NUL, and would write to whatever the part before it
+// names: an output path "notes.txt\0/music" would overwrite notes.txt.
+bool IsWholePath(const std::string& path) { return path.find('\0') == std::string::npos; }
+
 bool IsRegularFile(int fd, struct stat& info) {
   return fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
 }
@@ -126,14 +130,8 @@ bool Sync(int fd) {
   return true;
 }
 
-}  // namespace
-
-bool SystemFileCopier::CopyAndFlush(const std::string& source, const std::string& target) {
-  struct stat sourceInfo {};
-  FileDescriptor from = OpenSource(source, sourceInfo);
-  if (!from.valid()) return false;
-  FileDescriptor to = OpenTarget(target, sourceInfo);
-  if (!to.valid()) return false;
+// False leaves the target partly written.
+bool WriteTarget(const FileDescriptor& from, FileDescriptor& to, const struct stat& sourceInfo) {
   std::uint64_t copied = 0;
   if (!CopyContent(from.get(), to.get(), copied)) return false;
   // A source cut short while it was read is no longer the song that was listed.
@@ -141,7 +139,23 @@ bool SystemFileCopier::CopyAndFlush(const std::string& source, const std::string
   return Sync(to.get()) && to.Close();
 }
 
+}  // namespace
+
+bool SystemFileCopier::CopyAndFlush(const std::string& source, const std::string& target) {
+  if (!IsWholePath(source) || !IsWholePath(target)) return false;
+  struct stat sourceInfo {};
+  FileDescriptor from = OpenSource(source, sourceInfo);
+  if (!from.valid()) return false;
+  FileDescriptor to = OpenTarget(target, sourceInfo);
+  if (!to.valid()) return false;
+  if (WriteTarget(from, to, sourceInfo)) return true;
+  // Part of a song would play as if it were whole, and takes room the next files may need.
+  unlink(target.c_str());
+  return false;
+}
+
 bool SystemFileCopier::FlushFolder(const std::string& folder) {
+  if (!IsWholePath(folder)) return false;
   FileDescriptor fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   return fd.valid() && Sync(fd.get()) && fd.Close();
 }

@@ -20,8 +20,9 @@ class FileCopier {
 // on FAT the place of the directory entry decides the play order, and counts a copy as
 // done only when every byte read up to the source's end is written and flushed. It
 // refuses sources that are not regular files (a FIFO named like a song must not hang the
-// copy), targets that are not regular files, a target that is the source itself, and a
-// source that ends before the size it had when opened.
+// copy), targets that are not regular files, a target that is the source itself, paths
+// holding a NUL, and a source that ends before the size it had when opened. A copy that
+// fails once the target was opened removes the target: no part of a song stays behind.
 class SystemFileCopier : public FileCopier {
  public:
   bool CopyAndFlush(const std::string& source, const std::string& target) override;

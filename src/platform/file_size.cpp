@@ -23,6 +23,8 @@ void RequireRegularFile(const std::string& path, const struct stat& info) {
 }  // namespace
 
 std::int64_t FileSizeOf(const std::string& path) {
+  // The system would read the path only up to the NUL and size some other file.
+  if (path.find('\0') != std::string::npos) ThrowOpenError(path, SystemErrorText(EINVAL));
   // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer for ever.
   const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) ThrowOpenError(path, SystemErrorText(errno));
