@@ -155,6 +155,7 @@ class TFormTunelot : public QMainWindow {
   void Run(const std::function<void()>& handler);
   void ReportError(const std::exception& error);
   void SortInputList();
+  void AppendFoundPaths(const std::string& folderPath);
   void RemoveSelectedAfterConfirmation(FileListView* list);
   void ClearAfterConfirmation(FileListView* list);
   void SortByHeader(FileListView* list, HeaderSortState& state);

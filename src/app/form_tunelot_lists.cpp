@@ -27,14 +27,19 @@ void TFormTunelot::GetFiles() {
     return;
   }
   HourglassCursor hourglass;
-  std::vector<std::string> found;
-  ScanFolder(ScanFolderPath(boxText), ".MP3", found);
   {
     UpdateBracket bracket(inputList_);
-    AppendNewPaths(inputList_, found);
+    AppendFoundPaths(ScanFolderPath(boxText));
     SortInputList();
   }
   RefreshStatusLine(AdvListView1);
+}
+
+// The found list goes before the sort, which needs room of its own on a large tree.
+void TFormTunelot::AppendFoundPaths(const std::string& folderPath) {
+  std::vector<std::string> found;
+  ScanFolder(folderPath, ".MP3", found);
+  AppendNewPaths(inputList_, found);
 }
 
 void TFormTunelot::BitBtnSelectClick() {
