@@ -25,6 +25,8 @@
 #include "platform/file_copy.h"
 #include "support/temp_dir.h"
 
+#include "support/scratch_volume.h"
+
 namespace tunelot {
 namespace {
 
@@ -102,36 +104,7 @@ class FileSizeCap {
   void (*savedHandler_)(int) = SIG_DFL;
 };
 
-// A small tmpfs on a folder for the life of the object, standing in for a USB stick.
-class ScratchVolume {
- public:
-  ScratchVolume(const std::string& folder, const std::string& size) : folder_(folder) {
-    fs::create_directories(folder);
-    const std::string options = "size=" + size;
-    mounted_ = mount("tmpfs", folder.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) == 0;
-    if (!mounted_) {
-      refusal_ = std::string("mounting a tmpfs is refused here (") + std::strerror(errno) +
-                 "); a full or vanishing medium needs root with the right to mount";
-    }
-  }
-  ~ScratchVolume() { Detach(); }
-  ScratchVolume(const ScratchVolume&) = delete;
-  ScratchVolume& operator=(const ScratchVolume&) = delete;
-
-  bool mounted() const { return mounted_; }
-  const std::string& refusal() const { return refusal_; }
-
-  // Takes the volume away at once, as pulling the stick out does.
-  void Detach() {
-    if (mounted_) umount2(folder_.c_str(), MNT_DETACH);
-    mounted_ = false;
-  }
-
- private:
-  std::string folder_;
-  bool mounted_ = false;
-  std::string refusal_;
-};
+using testing::ScratchVolume;
 
 // The system's copier, with a step of the test's own run just before the copy of a source.
 class ChangingCopier : public FileCopier {

@@ -22,6 +22,8 @@
 #include "platform/errors.h"
 #include "support/temp_dir.h"
 
+#include "support/scratch_volume.h"
+
 namespace tunelot {
 namespace {
 
@@ -30,32 +32,7 @@ using testing::ReadFile;
 using testing::TempDir;
 using testing::WriteFile;
 
-// A small tmpfs on a folder for the life of the object, standing in for a USB stick.
-class ScratchVolume {
- public:
-  ScratchVolume(const std::string& folder, const std::string& size) : folder_(folder) {
-    fs::create_directories(folder);
-    const std::string options = "size=" + size;
-    mounted_ = mount("tmpfs", folder.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) == 0;
-    if (!mounted_) {
-      refusal_ = std::string("mounting a tmpfs is refused here (") + std::strerror(errno) +
-                 "); a full volume needs root with the right to mount";
-    }
-  }
-  ~ScratchVolume() {
-    if (mounted_) umount2(folder_.c_str(), MNT_DETACH);
-  }
-  ScratchVolume(const ScratchVolume&) = delete;
-  ScratchVolume& operator=(const ScratchVolume&) = delete;
-
-  bool mounted() const { return mounted_; }
-  const std::string& refusal() const { return refusal_; }
-
- private:
-  std::string folder_;
-  bool mounted_ = false;
-  std::string refusal_;
-};
+using testing::ScratchVolume;
 
 // Writes to `path` until the volume has no byte left.
 void FillVolume(const std::string& path) {
