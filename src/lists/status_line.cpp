@@ -92,8 +92,12 @@ std::string FormatSize(double bytes, const NumberSeparators& separators) {
   if (!std::isfinite(bytes)) return NonFiniteText(bytes) + unit;
   const FixedDigits fixed = RoundToTwoDecimals(bytes);
   const bool negative = bytes < 0 && (fixed.integer != "0" || fixed.decimals != "00");
-  return (negative ? "-" : "") + GroupThousands(fixed.integer, separators.thousands) +
-         separators.decimal + fixed.decimals + unit;
+  std::string text = negative ? "-" : "";
+  text += GroupThousands(fixed.integer, separators.thousands);
+  text += separators.decimal;
+  text += fixed.decimals;
+  text += unit;
+  return text;
 }
 
 std::string FormatSize(double bytes) { return FormatSize(bytes, UserNumberSeparators()); }
