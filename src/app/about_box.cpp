@@ -5,6 +5,7 @@
 
 #include "app/maker.h"
 #include "app/program_resources.h"
+#include "widgets/dialog_frame.h"
 #include "widgets/shell.h"
 
 namespace tunelot {
@@ -25,13 +26,7 @@ TAboutBox::TAboutBox(const QString& versionString, Shell& shell, QWidget* parent
     : QDialog(parent), versionString_(versionString), shell_(shell) {
   setObjectName("AboutBox");
   setWindowTitle("About");
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  QFont windowFont = font();
-  windowFont.setPointSize(8);
-  setFont(windowFont);
-  setBackgroundRole(QPalette::Button);
-  setAutoFillBackground(true);
+  UseFixedDialogFrame(*this);
 
   Panel1 = new QFrame(this);
   Panel1->setObjectName("Panel1");

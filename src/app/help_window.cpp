@@ -2,6 +2,7 @@
 
 #include "app/help_document.h"
 #include "app/program_resources.h"
+#include "widgets/dialog_frame.h"
 
 namespace tunelot {
 namespace {
@@ -14,13 +15,7 @@ TFormTunelotHelp::TFormTunelotHelp(PrintTarget& printTarget, QWidget* parent)
     : QDialog(parent), printTarget_(printTarget) {
   setObjectName("FormTunelotHelp");
   setWindowTitle("Help Tunelot");
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  QFont windowFont = font();
-  windowFont.setPointSize(8);
-  setFont(windowFont);
-  setBackgroundRole(QPalette::Button);
-  setAutoFillBackground(true);
+  UseFixedDialogFrame(*this);
 
   wwDBRichEdit1 = new RichTextView(this);
   wwDBRichEdit1->setObjectName("wwDBRichEdit1");

@@ -27,8 +27,12 @@
 
 #include "support/scratch_volume.h"
 
+#include "support/special_files.h"
+
 namespace tunelot {
 namespace {
+using testing::MakeEndlessDevice;
+using testing::MakeSocket;
 
 namespace fs = std::filesystem;
 using testing::ReadFile;
@@ -67,18 +71,6 @@ void ExpectCompleted(const CopyEndMessage& end, std::size_t count) {
 bool Exists(const std::string& path) {
   std::error_code ignored;
   return fs::exists(fs::symlink_status(path, ignored));
-}
-
-void MakeSocket(const std::string& path) {
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  ASSERT_LT(path.size(), sizeof address.sun_path) << path;
-  path.copy(address.sun_path, path.size());
-  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_GE(fd, 0);
-  const int bound = bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-  close(fd);
-  ASSERT_EQ(bound, 0) << path;
 }
 
 // Caps the size of any file this process writes, so a copy that never ends fails instead
@@ -149,7 +141,7 @@ TEST_F(HostileCopy, FifoAndSocketSourcesFailWithoutWaitingAndLeaveNoTarget) {
 }
 
 TEST_F(HostileCopy, EndlessDeviceSourceIsRefusedNotCopiedForEver) {
-  if (mknod((dir / "in-zero.mp3").c_str(), S_IFCHR | 0644, makedev(1, 5)) != 0) {
+  if (!MakeEndlessDevice(dir / "in-zero.mp3")) {
     GTEST_SKIP() << "the system refuses to make device nodes here (errno " << errno << ")";
   }
   const FileSizeCap cap(1 << 20);

@@ -24,8 +24,12 @@
 
 #include "support/scratch_volume.h"
 
+#include "support/special_files.h"
+
 namespace tunelot {
 namespace {
+using testing::MakeEndlessDevice;
+using testing::MakeSocket;
 
 namespace fs = std::filesystem;
 using testing::ReadFile;
@@ -64,18 +68,6 @@ FileList SongList(int count) {
   return list;
 }
 
-void MakeSocket(const std::string& path) {
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  ASSERT_LT(path.size(), sizeof address.sun_path) << path;
-  path.copy(address.sun_path, path.size());
-  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_GE(fd, 0);
-  const int bound = bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-  close(fd);
-  ASSERT_EQ(bound, 0) << path;
-}
-
 TEST(HostileListFile, SaveOnAFullVolumeLeavesTheEarlierFileByteForByte) {
   TempDir dir;
   ScratchVolume stick(dir / "stick", "1m");
@@ -110,7 +102,7 @@ TEST(HostileListFile, SpecialFilesAreRefusedWithoutWaitingOrReadingForEver) {
   MakeSocket(dir / "socket.txt");
   std::vector<std::string> paths = {dir / "pipe.txt", dir / "socket.txt", dir.path()};
   // Endless like /dev/zero, where the system lets a device node be made.
-  if (mknod((dir / "zero.txt").c_str(), S_IFCHR | 0644, makedev(1, 5)) == 0) {
+  if (MakeEndlessDevice(dir / "zero.txt")) {
     paths.push_back(dir / "zero.txt");
   }
   for (const std::string& path : paths) {

@@ -25,8 +25,12 @@
 #include "platform/file_size.h"
 #include "support/temp_dir.h"
 
+#include "support/special_files.h"
+
 namespace tunelot {
 namespace {
+using testing::MakeEndlessDevice;
+using testing::MakeSocket;
 
 namespace fs = std::filesystem;
 using Paths = std::vector<std::string>;
@@ -58,23 +62,6 @@ Paths PathsOf(const FileList& list) {
 }
 
 void MakeFifo(const std::string& path) { ASSERT_EQ(mkfifo(path.c_str(), 0644), 0) << path; }
-
-void MakeSocket(const std::string& path) {
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  ASSERT_LT(path.size(), sizeof address.sun_path) << path;
-  path.copy(address.sun_path, path.size());
-  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_GE(fd, 0);
-  const int bound = bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-  close(fd);
-  ASSERT_EQ(bound, 0) << path;
-}
-
-// A character device like /dev/zero, which never ends; false where the system refuses.
-bool MakeEndlessDevice(const std::string& path) {
-  return mknod(path.c_str(), S_IFCHR | 0644, makedev(1, 5)) == 0;
-}
 
 // The volume answers with a fixed free space; nothing here depends on the output path.
 class FixedSpace : public SpaceQuery {
