@@ -83,6 +83,8 @@ class TFormTunelot : public QMainWindow {
   QAction* Play2;
   QAction* Randomize1;
 
+  ReportPrinter* PdtPrintDAT1;
+
   // Event handlers.
   void FormCreate();
   void FormShow();
@@ -177,10 +179,6 @@ class TFormTunelot : public QMainWindow {
   QString lastSaveName_;
   QDialog* helpWindow_ = nullptr;
   QDialog* aboutBox_ = nullptr;
-
- public:
-  // The print component; made from services_, so it is declared after them.
-  ReportPrinter* PdtPrintDAT1 = CreatePdtPrintDAT1();
 };
 
 }  // namespace tunelot

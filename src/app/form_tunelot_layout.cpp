@@ -63,6 +63,7 @@ TFormTunelot::TFormTunelot(FormServices services, const QString& versionString, 
   CreateControls();
   CreateMenus();
   CreateContextMenus();
+  PdtPrintDAT1 = CreatePdtPrintDAT1();
   SetTabOrder();
   ConnectHandlers();
   KeepWindowShortcuts();
