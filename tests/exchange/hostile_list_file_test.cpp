@@ -24,7 +24,7 @@
 
 #include "support/scratch_volume.h"
 
-#include "support/special_files.h"
+#include "support/odd_files.h"
 
 namespace tunelot {
 namespace {

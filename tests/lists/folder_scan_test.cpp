@@ -18,6 +18,8 @@
 
 #include "support/list_builders.h"
 
+#include "support/scan_results.h"
+
 namespace tunelot {
 namespace {
 
@@ -26,16 +28,8 @@ using testing::CountingObserver;
 namespace fs = std::filesystem;
 using Paths = std::vector<std::string>;
 
-Paths Scan(const std::string& folderPath) {
-  Paths found;
-  ScanFolder(folderPath, ".MP3", found);
-  return found;
-}
-
-Paths Sorted(Paths paths) {
-  std::sort(paths.begin(), paths.end());
-  return paths;
-}
+using testing::Scan;
+using testing::Sorted;
 
 Paths ListedNames(const std::string& folder) {
   Paths names;

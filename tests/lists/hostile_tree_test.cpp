@@ -25,7 +25,11 @@
 #include "platform/file_size.h"
 #include "support/temp_dir.h"
 
-#include "support/special_files.h"
+#include "support/odd_files.h"
+
+#include "support/list_builders.h"
+
+#include "support/scan_results.h"
 
 namespace tunelot {
 namespace {
@@ -37,16 +41,8 @@ using Paths = std::vector<std::string>;
 using testing::TempDir;
 using testing::WriteFile;
 
-Paths Scan(const std::string& folderPath) {
-  Paths found;
-  ScanFolder(folderPath, ".MP3", found);
-  return found;
-}
-
-Paths Sorted(Paths paths) {
-  std::sort(paths.begin(), paths.end());
-  return paths;
-}
+using testing::Scan;
+using testing::Sorted;
 
 // The input list after a "Get files" on `folder`.
 FileList Listed(const std::string& folder) {
@@ -55,11 +51,7 @@ FileList Listed(const std::string& folder) {
   return input;
 }
 
-Paths PathsOf(const FileList& list) {
-  Paths paths;
-  for (const Entry& entry : list.Entries()) paths.push_back(entry.path);
-  return paths;
-}
+using testing::PathsOf;
 
 void MakeFifo(const std::string& path) { ASSERT_EQ(mkfifo(path.c_str(), 0644), 0) << path; }
 

@@ -1,4 +1,4 @@
-#include "support/special_files.h"
+#include "support/odd_files.h"
 
 #include <gtest/gtest.h>
 
